@@ -118,7 +118,8 @@ void EnterAvancaFoco(QWidget *campo)
     campo->installEventFilter(filtro);
 }
 
-TFormLivros::TFormLivros(InterfaceUsuario *ui, QWidget *parent) : QMainWindow(parent)
+TFormLivros::TFormLivros(InterfaceUsuario *ui, const QString &diretorioPrograma, QWidget *parent)
+    : QMainWindow(parent), m_diretorioPrograma(diretorioPrograma)
 {
     FormLivros = this;
     if (ui) {
@@ -218,7 +219,9 @@ void TFormLivros::FormCreate()
     resize(800, 580);
     if (const QScreen *tela = QGuiApplication::primaryScreen())
         move(tela->availableGeometry().center() - rect().center());
-    if (!LeArquivoConfiguracao(*m_ui)) {
+    const bool lido = m_diretorioPrograma.isEmpty() ? LeArquivoConfiguracao(*m_ui)
+                                                    : LeArquivoConfiguracao(*m_ui, m_diretorioPrograma);
+    if (!lido) {
         m_encerrar = true;
         return;
     }

@@ -23,7 +23,10 @@ class TFormLivros : public QMainWindow {
 public:
     // Creates the window and runs FormCreate. `ui` answers messages and
     // dialogs (null: the window's own message boxes and preview).
-    explicit TFormLivros(InterfaceUsuario *ui = nullptr, QWidget *parent = nullptr);
+    // `diretorioPrograma` is where TORVENIA.INI is read (empty: the
+    // executable's folder; tests give their own).
+    explicit TFormLivros(InterfaceUsuario *ui = nullptr, const QString &diretorioPrograma = QString(),
+                         QWidget *parent = nullptr);
     ~TFormLivros() override;
 
     // True when FormCreate found no settings file: the program must end (exit code 0).
@@ -125,6 +128,7 @@ private:
 
     std::unique_ptr<InterfaceUsuario> m_uiPropria;
     InterfaceUsuario *m_ui = nullptr;
+    QString m_diretorioPrograma;
     bool m_encerrar = false;
     bool m_mostrado = false;
 };
