@@ -187,6 +187,10 @@ void TFormLivros::criaPainelLivro()
 {
     PainelLivro = new QFrame(areaCliente);
     PainelLivro->setObjectName(QStringLiteral("PainelLivro"));
+    // Aligned to fill the client area; the other panels lie over it.
+    auto *preenche = new QVBoxLayout(areaCliente);
+    preenche->setContentsMargins(0, 0, 0, 0);
+    preenche->addWidget(PainelLivro);
     PainelLivro->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     PainelLivro->setAutoFillBackground(true);
     auto *lay = new QVBoxLayout(PainelLivro);
@@ -196,6 +200,7 @@ void TFormLivros::criaPainelLivro()
     img1->setObjectName(QStringLiteral("img1"));
     img1->setAlignment(Qt::AlignCenter);
     img1->setMinimumSize(1, 1);
+    img1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored); // the picture never resizes the window
     lay->addWidget(img1, 1);
     stat1 = new QStatusBar(PainelLivro);
     stat1->setObjectName(QStringLiteral("stat1"));
@@ -231,12 +236,10 @@ void TFormLivros::FormCreate()
 void TFormLivros::resizeEvent(QResizeEvent *e)
 {
     QMainWindow::resizeEvent(e);
-    if (PainelLivro)
-        PainelLivro->setGeometry(areaCliente->rect()); // fills the client area
     if (PainelConfigLivro && PainelConfigLivro->isVisible())
         PainelConfigLivro->setGeometry(areaCliente->rect());
     if (img1)
-        img1->setPixmap(desenhaFundo(img1->size()));
+        img1->setPixmap(desenhaFundo(areaCliente->size() - QSize(4, 30)));
 }
 
 void TFormLivros::showEvent(QShowEvent *e)
@@ -274,8 +277,7 @@ bool TFormLivros::menuNaJanela() const { return mm1 && !mm1->isHidden(); }
 
 void TFormLivros::FormShow()
 {
-    PainelLivro->setGeometry(0, 0, 624, 443);
-    PainelLivro->setGeometry(areaCliente->rect());
+    PainelLivro->setGeometry(0, 0, 624, 443); // the layout keeps it filling the client area
     aplicaCor(CorDoSistema(CorFundo));
     PainelLivro->setVisible(true);
     if (QFile::exists(CaminhoLocal(QStringLiteral("c:\\torvenia\\SaltaLiv.db")))) {
