@@ -1,7 +1,24 @@
 #include "app/dbedit.h"
+#include "app/utombario.h"
+#include "config/erros.h"
+#include "config/interfaceusuario.h"
 #include "config/regional.h"
 #include "data/clientdataset.h"
+
+#include <QFocusEvent>
 #include <QRegularExpression>
+
+namespace {
+bool editando(const ClientDataSet *ds)
+{
+    return ds && (ds->State() == EstadoDataSet::Edicao || ds->State() == EstadoDataSet::Insercao);
+}
+
+bool colunaDeTexto(const Campo *c)
+{
+    return c && (c->tipo() == TipoCampo::Texto || c->tipo() == TipoCampo::TextoFixo);
+}
+}
 
 DBEdit::DBEdit(QWidget *parent) : QLineEdit(parent)
 {
@@ -9,10 +26,9 @@ DBEdit::DBEdit(QWidget *parent) : QLineEdit(parent)
         m_digitado = true;
         if (!m_ds || !m_ds->Active())
             return;
-        Campo *c = m_ds->FindField(m_campo);
         // Text columns follow every key; typed ones are converted when the
         // field is left or the row is posted.
-        if (c && (c->tipo() == TipoCampo::Texto || c->tipo() == TipoCampo::TextoFixo) && inputMask().isEmpty())
+        if (colunaDeTexto(m_ds->FindField(m_campo)) && inputMask().isEmpty())
             atualizaRegistro();
     });
 }
@@ -23,6 +39,7 @@ void DBEdit::vincula(ClientDataSet *ds, const QString &campo)
         disconnect(m_ds, nullptr, this, nullptr);
     m_ds = ds;
     m_campo = campo;
+    m_digitado = false;
     if (m_ds)
         connect(m_ds, &ClientDataSet::mudou, this, [this] {
             if (!m_mostrando)
@@ -63,13 +80,16 @@ void DBEdit::mostraValor()
     const QString mascara = c ? MascaraQt(c->EditMask) : QString();
     if (inputMask() != mascara)
         setInputMask(mascara);
-    if (!hasFocus() || !m_digitado) {
-        setText(c ? c->AsString() : QString());
+    // A text typed into this field and not yet in the column survives changes
+    // of the other columns of the row being edited; anything else (another
+    // row, a post, a close) shows the column again.
+    if (!(m_digitado && editando(m_ds))) {
+        const QString valor = c ? c->AsString() : QString();
+        if (text() != valor)
+            setText(valor);
         m_digitado = false;
     }
-    setMaxLength(c && c->Size() > 0 && mascara.isEmpty() && (c->tipo() == TipoCampo::Texto || c->tipo() == TipoCampo::TextoFixo)
-                     ? c->Size()
-                     : 32767);
+    setMaxLength(c && c->Size() > 0 && mascara.isEmpty() && colunaDeTexto(c) ? c->Size() : 32767);
     m_mostrando = false;
 }
 
@@ -91,11 +111,60 @@ void DBEdit::atualizaRegistro()
         m_mostrando = false;
         throw;
     }
+    m_digitado = false;
     m_mostrando = false;
+}
+
+void DBEdit::atualizaRegistros(const QWidget *pai)
+{
+    for (DBEdit *campo : pai->findChildren<DBEdit *>())
+        campo->atualizaRegistro();
+}
+
+void DBEdit::defineTexto(const QString &texto)
+{
+    setText(texto);
+    m_digitado = true;
+    atualizaRegistro();
 }
 
 void DBEdit::focusOutEvent(QFocusEvent *e)
 {
     QLineEdit::focusOutEvent(e);
-    emit saiu();
+    // A field whose panel is being hidden is not left: whoever hides the
+    // panel has already saved or dropped the row.
+    if (!isVisible())
+        return;
+    switch (e->reason()) {
+    case Qt::PopupFocusReason:
+        // A menu opened. The field is not left, but the command chosen may
+        // post the row, so the text goes into the column if it converts; if
+        // not, it stays pending until the field is really left.
+        try {
+            atualizaRegistro();
+        } catch (const EErro &) {
+        }
+        return;
+    case Qt::ActiveWindowFocusReason: // another window (a message box) came up
+        return;
+    default:
+        sai();
+    }
+}
+
+void DBEdit::sai()
+{
+    const auto saida = [this] {
+        atualizaRegistro();
+        emit saiu();
+    };
+    if (auto *janela = qobject_cast<TFormLivros *>(window())) {
+        ExecutaComando(janela->ui(), saida);
+        return;
+    }
+    // Outside the main window nobody reports: the text simply stays pending.
+    try {
+        saida();
+    } catch (const EErro &) {
+    }
 }

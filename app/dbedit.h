@@ -2,8 +2,12 @@
 // An edit field bound to a dataset column: shows the column's value on the
 // current row, writes what the user types back into the column (starting an
 // edit when the dataset is browsing) and applies the column's edit mask.
+//
+// Text columns without a mask take every key at once. Typed columns (numbers,
+// dates) and masked fields keep the typed text until the field is left (or
+// atualizaRegistro is called): a text that does not convert then goes to the
+// general error report and stays in the field, still pending.
 #include <QLineEdit>
-#include <QPointer>
 
 class ClientDataSet;
 
@@ -16,12 +20,20 @@ public:
     ClientDataSet *dataSet() const { return m_ds; }
     const QString &nomeCampo() const { return m_campo; }
 
-    // Copies the typed text into the column now (before a post). Text
+    // Copies a pending typed text into the column now (before a post). Text
     // columns take it as it is, typed columns convert it and may raise
-    // EConvertError.
+    // EConvertError (the text then stays pending).
     void atualizaRegistro();
+    // atualizaRegistro for every bound field under `pai` (what a post needs
+    // first, whichever field has the focus).
+    static void atualizaRegistros(const QWidget *pai);
     // Shows the column's value again (and its edit mask).
     void mostraValor();
+    // The program puts a text into the field as if it had been typed, and it
+    // goes into the column at once (may raise like atualizaRegistro).
+    void defineTexto(const QString &texto);
+    // A typed text not yet in the column.
+    bool modificado() const { return m_digitado; }
 
     // Converts an edit mask of the system ("!99/99/9999;1;_", '9' optional
     // digit, '0' required digit, '/' the date separator, ':' the time one)
@@ -29,13 +41,18 @@ public:
     static QString MascaraQt(const QString &mascara);
 
 signals:
-    // The field lost the focus (the system's OnExit).
+    // The field was left (the system's OnExit), after its text reached the
+    // column. Not emitted when the text did not convert, nor when the focus
+    // only went to a menu or another window, nor when the field's panel was
+    // hidden.
     void saiu();
 
 protected:
     void focusOutEvent(QFocusEvent *e) override;
 
 private:
+    void sai();
+
     ClientDataSet *m_ds = nullptr;
     QString m_campo;
     bool m_mostrando = false;

@@ -7,6 +7,8 @@
 #include "data/udm.h"
 #include "data/udm2.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +36,8 @@ private:
     QPushButton *m_ok;
 };
 
-// The name field: upper-cased when it is left.
+// The name field: upper-cased when it is left. Focus going to a menu or to
+// another window (a message box) does not leave it.
 class CampoNome : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
@@ -42,7 +45,11 @@ public:
 protected:
     void focusOutEvent(QFocusEvent *e) override
     {
-        setText(MaiusculasAZ(text()));
+        if (e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason) {
+            const QString maiusculas = MaiusculasAZ(text());
+            if (maiusculas != text())
+                setText(maiusculas);
+        }
         QLineEdit::focusOutEvent(e);
     }
 };
@@ -59,6 +66,8 @@ void TFormLivros::criaPainelLogin()
     PainelLogin = new QFrame(areaCliente);
     PainelLogin->setObjectName(QStringLiteral("PainelLogin"));
     PainelLogin->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // The panel keeps the ordinary face colour whatever the window's colour.
+    PainelLogin->setPalette(QApplication::palette());
     PainelLogin->setAutoFillBackground(true);
     PainelLogin->setGeometry(243, 136, 256, 163);
     PainelLogin->setVisible(false);
@@ -74,7 +83,6 @@ void TFormLivros::criaPainelLogin()
     EditNome = new CampoNome(PainelLogin);
     EditNome->setObjectName(QStringLiteral("EditNome"));
     EditNome->setGeometry(76, 36, 164, 24);
-    EditNome->setMaxLength(60);
 
     auto *lSenha = new QLabel(QStringLiteral("Senha"), PainelLogin);
     lSenha->setGeometry(16, 72, 60, 22);
