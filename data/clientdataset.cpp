@@ -140,6 +140,7 @@ ClientDataSet::ClientDataSet(QString nome, ConexaoFirebird &conexao, QList<DefCa
     : QObject(parent), CommandText(std::move(comandoInicial)), m_nome(std::move(nome)), m_conexao(conexao),
       m_declarados(std::move(campos)), m_resolvedor(std::move(resolvedor)), m_obrigatorios(std::move(obrigatorios))
 {
+    m_camposDaSelecao = m_declarados.isEmpty();
     for (int i = 0; i < m_declarados.size(); ++i) {
         auto *c = new Campo(this, i, m_declarados[i]);
         c->Required = m_obrigatorios.contains(m_declarados[i].nome, Qt::CaseInsensitive);
@@ -222,9 +223,12 @@ void ClientDataSet::defineValor(int indice, const QVariant &v)
 QList<ClientDataSet::Linha> ClientDataSet::leLinhas(const QString &sql, bool definirCampos)
 {
     const ResultadoConsulta r = m_conexao.consulta(sql);
-    if (definirCampos && m_declarados.isEmpty()) {
+    // Without declared columns every new selection brings its own (a general
+    // query is reused with different statements).
+    if (definirCampos && m_camposDaSelecao) {
         qDeleteAll(m_campos);
         m_campos.clear();
+        m_declarados.clear();
         for (const ColunaResultado &c : r.colunas)
             m_declarados.append({c.nome, c.tipo, c.tamanho, c.escala, false});
         for (int i = 0; i < m_declarados.size(); ++i)

@@ -144,6 +144,7 @@ private:
     QString m_nome;
     ConexaoFirebird &m_conexao;
     QList<DefCampo> m_declarados;
+    bool m_camposDaSelecao = false; // no declared columns: they come from each open
     QList<Campo *> m_campos;
     Resolvedor m_resolvedor;
     QStringList m_obrigatorios;
