@@ -446,7 +446,7 @@ QString ClientDataSet::condicaoLinha(const QList<QVariant> &valores, bool usaCha
         if (!v.isValid() || v.isNull())
             partes << d.nome + QStringLiteral(" IS NULL");
         else
-            partes << d.nome + QStringLiteral(" = ") + LiteralSql(v, d.tipo);
+            partes << d.nome + QStringLiteral(" = ") + LiteralSql(v, d.tipo, d.escala);
     }
     return partes.join(QStringLiteral(" AND "));
 }
@@ -470,7 +470,7 @@ int ClientDataSet::ApplyUpdates(int maxErros)
                 if (!l.valores[k].isValid() || l.valores[k].isNull())
                     continue;
                 nomes << m_declarados[k].nome;
-                valores << LiteralSql(l.valores[k], m_declarados[k].tipo);
+                valores << LiteralSql(l.valores[k], m_declarados[k].tipo, m_declarados[k].escala);
             }
             c.sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                         .arg(m_resolvedor.tabela, nomes.join(QStringLiteral(", ")), valores.join(QStringLiteral(", ")));
@@ -481,7 +481,7 @@ int ClientDataSet::ApplyUpdates(int maxErros)
             for (int k = 0; k < m_declarados.size(); ++k) {
                 if (l.valores[k] == l.originais[k] && l.valores[k].isNull() == l.originais[k].isNull())
                     continue;
-                atribuicoes << m_declarados[k].nome + QStringLiteral(" = ") + LiteralSql(l.valores[k], m_declarados[k].tipo);
+                atribuicoes << m_declarados[k].nome + QStringLiteral(" = ") + LiteralSql(l.valores[k], m_declarados[k].tipo, m_declarados[k].escala);
             }
             if (atribuicoes.isEmpty()) {
                 m_linhas[i].situacao = Situacao::Inalterada;

@@ -17,8 +17,9 @@ namespace {
 
 IMaster *mestre(const QString &biblioteca)
 {
-    // On this platform the location file names a Windows library; when such a
-    // file exists and loads, it is used, otherwise the system's client library.
+    // On this platform the location file names a Windows library: when no such
+    // file exists the system's client library is used; a file that exists must
+    // load as a client library, else the connection fails with the loader's text.
     static QMutex trava;
     static QHash<QString, IMaster *> carregados;
     QMutexLocker l(&trava);
@@ -27,11 +28,12 @@ IMaster *mestre(const QString &biblioteca)
             return m;
         QLibrary lib(CaminhoLocal(biblioteca));
         using Funcao = IMaster *(*)();
-        if (auto f = reinterpret_cast<Funcao>(lib.resolve("fb_get_master_interface"))) {
-            IMaster *m = f();
-            carregados.insert(biblioteca, m);
-            return m;
-        }
+        auto f = reinterpret_cast<Funcao>(lib.resolve("fb_get_master_interface"));
+        if (!f)
+            throw EFirebirdError(lib.errorString());
+        IMaster *m = f();
+        carregados.insert(biblioteca, m);
+        return m;
     }
     return fb_get_master_interface();
 }
@@ -446,7 +448,7 @@ void ConexaoFirebird::criaBanco(const QString &banco, const QString &usuario, co
     }
 }
 
-QString LiteralSql(const QVariant &valor, TipoCampo tipo)
+QString LiteralSql(const QVariant &valor, TipoCampo tipo, int escala)
 {
     if (!valor.isValid() || valor.isNull())
         return QStringLiteral("NULL");
@@ -454,6 +456,9 @@ QString LiteralSql(const QVariant &valor, TipoCampo tipo)
     case TipoCampo::Inteiro:
         return QString::number(valor.toLongLong());
     case TipoCampo::Decimal:
+        if (escala >= 0)
+            return QString::number(valor.toDouble(), 'f', escala);
+        return QString::number(valor.toDouble(), 'g', 17);
     case TipoCampo::Duplo:
         return QString::number(valor.toDouble(), 'g', 17);
     case TipoCampo::Data:

@@ -82,5 +82,6 @@ private:
 };
 
 // Formats a value as an SQL literal: quoted text with doubled quotes, numbers
-// with a point, dates 'yyyy-mm-dd', NULL.
-QString LiteralSql(const QVariant &valor, TipoCampo tipo);
+// with a point, dates 'yyyy-mm-dd', NULL. A decimal with its scale given is
+// written with exactly that many digits, so that it equals the stored value.
+QString LiteralSql(const QVariant &valor, TipoCampo tipo, int escala = -1);
