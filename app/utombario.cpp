@@ -4,6 +4,7 @@
 #include "config/configuracao.h"
 #include "config/erros.h"
 #include "config/globais.h"
+#include "config/marcadores.h"
 #include "config/regional.h"
 #include "config/textos.h"
 #include "data/tabelas.h"
@@ -280,15 +281,8 @@ void TFormLivros::FormShow()
     PainelLivro->setGeometry(0, 0, 624, 443); // the layout keeps it filling the client area
     aplicaCor(CorDoSistema(CorFundo));
     PainelLivro->setVisible(true);
-    if (QFile::exists(CaminhoLocal(QStringLiteral("c:\\torvenia\\SaltaLiv.db")))) {
-        QFile f(CaminhoLocal(QStringLiteral("c:\\torvenia\\ULTATIV.LLF")));
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw EInOutError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(f.fileName()), f.errorString()));
-        const QDateTime agora = QDateTime::currentDateTime();
-        const QString texto = FormataDataHora(agora, QStringLiteral("dd/mm/yy")) + QStringLiteral("\r\n")
-                              + FormataDataHora(agora, QStringLiteral("hh:nn:ss")) + QStringLiteral("\r\n");
-        if (f.write(ParaWin1252(texto)) < 0)
-            throw EInOutError(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(f.fileName()), f.errorString()));
+    if (LoginDispensado()) {
+        GravaUltimaAtividade();
         return;
     }
     mm1->setVisible(false);
@@ -311,7 +305,7 @@ void TFormLivros::FormActivate()
 
 void TFormLivros::FormClose()
 {
-    QFile::remove(CaminhoLocal(QStringLiteral("C:\\TORVENIA\\Em_Uso.txt")));
+    ApagaMarcadorEmUso();
 }
 
 void TFormLivros::Sair1Click() { close(); }
