@@ -5,8 +5,19 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+namespace {
+// The toolkit's own warnings (for instance about a missing runtime folder)
+// mean nothing to a pharmacist: only our messages reach the terminal.
+void SoErrosGraves(QtMsgType tipo, const QMessageLogContext &, const QString &msg)
+{
+    if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+        std::fprintf(stderr, "livro: %s\n", msg.toUtf8().constData());
+}
+}
+
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(SoErrosGraves);
     // Reports are laid out with the GUI module; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
