@@ -1,11 +1,10 @@
 #include "app/interfacejanela.h"
+#include "app/previarelatorio.h"
 #include "app/utombario.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QFrame>
@@ -70,16 +69,20 @@ void InterfaceJanela::progressoOculta() { m_janela->PainelTermLivro->setVisible(
 void InterfaceJanela::apresentaRelatorio(const QString &titulo,
                                          const std::function<void(QPagedPaintDevice &)> &desenha)
 {
-    QPrintPreviewDialog previa(&impressora(), m_janela);
-    previa.setWindowTitle(titulo);
-    QObject::connect(&previa, &QPrintPreviewDialog::paintRequested, &previa,
-                     [&desenha](QPrinter *p) { desenha(*p); });
-    previa.setWindowState(previa.windowState() | Qt::WindowMaximized);
+    PreviaRelatorio previa(impressora(), *this, titulo, desenha, m_janela);
     previa.exec();
 }
 
-void InterfaceJanela::configuraImpressora()
+void InterfaceJanela::configuraImpressora() { ConfiguraImpressoraSistema(impressora(), m_janela); }
+
+void InterfaceJanela::statusRelatorio(int pagina)
 {
-    QPageSetupDialog dialogo(&impressora(), m_janela);
-    dialogo.exec();
+    if (PreviaRelatorio *p = PreviaRelatorio::ativa())
+        p->mostraStatus(pagina);
+}
+
+void InterfaceJanela::statusRelatorioFim()
+{
+    if (PreviaRelatorio *p = PreviaRelatorio::ativa())
+        p->ocultaStatus();
 }

@@ -22,6 +22,8 @@ public:
     void apresentaRelatorio(const QString &titulo,
                             const std::function<void(QPagedPaintDevice &)> &desenha) override;
     void configuraImpressora() override;
+    void statusRelatorio(int pagina) override;
+    void statusRelatorioFim() override;
 
     // The process-wide printer that the set-up dialog configures and every
     // later printing uses.

@@ -38,6 +38,11 @@ public:
 
     // The operating system's print set-up dialog for the process-wide printer.
     virtual void configuraImpressora() = 0;
+
+    // The report engine's status window while pages are generated: page
+    // `pagina` has begun; the window closes at the end. Nothing by default.
+    virtual void statusRelatorio(int pagina) { (void)pagina; }
+    virtual void statusRelatorioFim() {}
 };
 
 // The general error report: the error is recorded in the error log and its

@@ -2,10 +2,12 @@
 // The report module: the engine's settings, the report project, the two data
 // connections the layouts read and the PDF output. No logic of its own.
 #include <QString>
+#include <functional>
 #include <memory>
 
 class ClientDataSet;
 class InterfaceUsuario;
+class QPagedPaintDevice;
 class TDM;
 
 // Settings of the engine system (rvstm1).
@@ -52,8 +54,14 @@ public:
     // the preview closes. An absent name: no output and no message. A missing
     // project file raises EReportError naming the file's full path.
     void ExecuteReport(const QString &nome);
+    // The same execution straight into a PDF file instead of the preview (the
+    // command-line front end, tests). False when the name is absent: no file.
+    bool ExecuteReportPdf(const QString &nome, const QString &arquivoPdf);
 
 private:
+    using Saida = std::function<void(const std::function<void(QPagedPaintDevice &)> &desenha)>;
+    bool executa(const QString &nome, const Saida &saida);
+
     TRM &m_rm;
     bool m_carregado = false;
     struct Conteudo;
