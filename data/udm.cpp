@@ -148,6 +148,10 @@ void TDM::cdsPedidosBeforeClose(ClientDataSet &)
 void TDM::cdsPediformAfterScroll(ClientDataSet &ds)
 {
     cdsCompedid.Close();
+    // A move on an empty formula selection has no formula: no statement with
+    // empty numbers is sent, the components stay closed.
+    if (ds.FieldByName(QStringLiteral("NPEDIDO")).IsNull() || ds.FieldByName(QStringLiteral("NFORMULA")).IsNull())
+        return;
     sqldsCompedid.CommandText = QStringLiteral("Select ") + CamposCompedid
                                 + QStringLiteral(" from COMPEDID where ESTACAO = '")
                                 + EscapaSql(ds.FieldByName(QStringLiteral("ESTACAO")).AsString())
