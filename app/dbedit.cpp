@@ -22,8 +22,12 @@ bool colunaDeTexto(const Campo *c)
 
 DBEdit::DBEdit(QWidget *parent) : QLineEdit(parent)
 {
+    // Any text not shown by the binding itself is pending, typed or set.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!m_mostrando)
+            m_digitado = true;
+    });
     connect(this, &QLineEdit::textEdited, this, [this] {
-        m_digitado = true;
         if (!m_ds || !m_ds->Active())
             return;
         // Text columns follow every key; typed ones are converted when the
@@ -124,8 +128,25 @@ void DBEdit::atualizaRegistros(const QWidget *pai)
 void DBEdit::defineTexto(const QString &texto)
 {
     setText(texto);
-    m_digitado = true;
+    m_digitado = true; // even when the text was already the same
     atualizaRegistro();
+}
+
+void DBEdit::focusInEvent(QFocusEvent *e)
+{
+    QLineEdit::focusInEvent(e);
+    // Entering the field selects its whole text, so that typing replaces it
+    // (in a masked field too, whose cursor would otherwise stay after the
+    // last position and refuse every key). A click places the cursor itself;
+    // coming back from a menu or another window keeps it where it was.
+    switch (e->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::ActiveWindowFocusReason:
+        break;
+    default:
+        selectAll();
+    }
 }
 
 void DBEdit::focusOutEvent(QFocusEvent *e)
@@ -139,10 +160,12 @@ void DBEdit::focusOutEvent(QFocusEvent *e)
     case Qt::PopupFocusReason:
         // A menu opened. The field is not left, but the command chosen may
         // post the row, so the text goes into the column if it converts; if
-        // not, it stays pending until the field is really left.
-        try {
-            atualizaRegistro();
-        } catch (const EErro &) {
+        // not, it stays pending.
+        if (m_gravaAoSair) {
+            try {
+                atualizaRegistro();
+            } catch (const EErro &) {
+            }
         }
         return;
     case Qt::ActiveWindowFocusReason: // another window (a message box) came up
@@ -155,7 +178,8 @@ void DBEdit::focusOutEvent(QFocusEvent *e)
 void DBEdit::sai()
 {
     const auto saida = [this] {
-        atualizaRegistro();
+        if (m_gravaAoSair)
+            atualizaRegistro();
         emit saiu();
     };
     if (auto *janela = qobject_cast<TFormLivros *>(window())) {

@@ -4,9 +4,10 @@
 // edit when the dataset is browsing) and applies the column's edit mask.
 //
 // Text columns without a mask take every key at once. Typed columns (numbers,
-// dates) and masked fields keep the typed text until the field is left (or
-// atualizaRegistro is called): a text that does not convert then goes to the
-// general error report and stays in the field, still pending.
+// dates) and masked fields keep the typed text pending until atualizaRegistro
+// is called, or, with gravaAoSair, until the field is left: a text that does
+// not convert then goes to the general error report and stays in the field,
+// still pending. A text the program puts with setText is pending as well.
 #include <QLineEdit>
 
 class ClientDataSet;
@@ -29,9 +30,12 @@ public:
     static void atualizaRegistros(const QWidget *pai);
     // Shows the column's value again (and its edit mask).
     void mostraValor();
-    // The program puts a text into the field as if it had been typed, and it
-    // goes into the column at once (may raise like atualizaRegistro).
+    // The program puts a text into the field, and it goes into the column at
+    // once (may raise like atualizaRegistro).
     void defineTexto(const QString &texto);
+    // Leaving the field writes its pending text first; saiu follows only
+    // when the text converted. Off: saiu alone, the owner writes.
+    void defineGravaAoSair(bool sim) { m_gravaAoSair = sim; }
     // A typed text not yet in the column.
     bool modificado() const { return m_digitado; }
 
@@ -41,13 +45,13 @@ public:
     static QString MascaraQt(const QString &mascara);
 
 signals:
-    // The field was left (the system's OnExit), after its text reached the
-    // column. Not emitted when the text did not convert, nor when the focus
+    // The field was left (the system's OnExit). Not emitted when the focus
     // only went to a menu or another window, nor when the field's panel was
-    // hidden.
+    // hidden; with gravaAoSair, only after the text reached the column.
     void saiu();
 
 protected:
+    void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
 
 private:
@@ -57,4 +61,5 @@ private:
     QString m_campo;
     bool m_mostrando = false;
     bool m_digitado = false;
+    bool m_gravaAoSair = false;
 };

@@ -53,6 +53,7 @@ DBEdit *campo(const QString &nome, int caracteres, QWidget *pai)
     e->setObjectName(nome);
     const QFontMetrics fm(e->font());
     e->setFixedWidth(fm.horizontalAdvance(QLatin1Char('M')) * 2 / 3 * caracteres + 14);
+    e->defineGravaAoSair(true);
     EnterAvancaFoco(e);
     return e;
 }
