@@ -7,6 +7,7 @@
 
 #include <QFocusEvent>
 #include <QRegularExpression>
+#include <utility>
 
 namespace {
 bool editando(const ClientDataSet *ds)
@@ -22,17 +23,17 @@ bool colunaDeTexto(const Campo *c)
 
 DBEdit::DBEdit(QWidget *parent) : QLineEdit(parent)
 {
-    // Any text not shown by the binding itself is pending, typed or set.
+    // textEdited comes just before textChanged for the same change.
+    connect(this, &QLineEdit::textEdited, this, [this] { m_editado = true; });
     connect(this, &QLineEdit::textChanged, this, [this] {
-        if (!m_mostrando)
-            m_digitado = true;
-    });
-    connect(this, &QLineEdit::textEdited, this, [this] {
-        if (!m_ds || !m_ds->Active())
+        const bool editado = std::exchange(m_editado, false);
+        if (m_mostrando)
             return;
+        // Any text not shown by the binding itself is pending, typed or set.
+        m_digitado = true;
         // Text columns follow every key; typed ones are converted when the
         // field is left or the row is posted.
-        if (colunaDeTexto(m_ds->FindField(m_campo)) && inputMask().isEmpty())
+        if (editado && m_ds && m_ds->Active() && colunaDeTexto(m_ds->FindField(m_campo)) && inputMask().isEmpty())
             atualizaRegistro();
     });
 }

@@ -61,5 +61,6 @@ private:
     QString m_campo;
     bool m_mostrando = false;
     bool m_digitado = false;
+    bool m_editado = false; // the change under way comes from the keyboard
     bool m_gravaAoSair = false;
 };
