@@ -443,3 +443,33 @@ INSTANTIATE_TEST_SUITE_P(Tabela, TextoLongo,
                          ::testing::Values(CasoCorte{"Nome", "NOMECLIENTE", 40}, CasoCorte{"Prescricoes", "PRESCRICOES", 1500},
                                            CasoCorte{"Marca", "CONTROLADO", 1}, CasoCorte{"Chave", "CODLIVRO", 3}),
                          [](const auto &info) { return std::string(info.param.nome); });
+
+TEST_F(DataSetTeste, BlobVemInteiroEOUpdateNaoOToca)
+{
+    // 90,000 bytes, beyond one segment and beyond any text literal.
+    m.ambiente.executa(QStringList{
+        QStringLiteral("insert into PEDIFORM (ESTACAO, NPEDIDO, NFORMULA) values ('01', 7, 1)"),
+        QStringLiteral("update PEDIFORM set ROTULO = cast(lpad('', 30000, 'a') as blob sub_type 0) || lpad('', 30000, 'b') "
+                       "|| lpad('', 29999, 'c') || 'Ç'")});
+    dm.cdsPediform.Open();
+    Campo &rotulo = dm.cdsPediform.FieldByName(QStringLiteral("ROTULO"));
+    ASSERT_EQ(rotulo.Value().toByteArray().size(), 90000);
+    EXPECT_EQ(s(rotulo.AsString().right(3)), "ccÇ");
+    dm.cdsPediform.Edit();
+    dm.cdsPediform.FieldByName(QStringLiteral("USASUBSTCONTR")).setAsString(QStringLiteral("S"));
+    dm.cdsPediform.Post();
+    EXPECT_EQ(s(m.ambiente.valor(QStringLiteral("select USASUBSTCONTR || octet_length(ROTULO) from PEDIFORM"))), "S90000");
+    EXPECT_EQ(dm.cdsPediform.FieldByName(QStringLiteral("ROTULO")).Value().toByteArray().size(), 90000);
+}
+
+TEST_F(DataSetTeste, LocateAchaPeloTextoExatoOuFicaOndeEstava)
+{
+    m.ambiente.executa(QStringList{QStringLiteral("insert into USUARIOS (USUARIO, SENHA) values ('ANA', 'X')"),
+                                   QStringLiteral("insert into USUARIOS (USUARIO, SENHA) values ('JOSÉ', 'Y')"),
+                                   QStringLiteral("insert into USUARIOS (USUARIO, SENHA) values ('ZECA', 'Z')")});
+    dm.Usuarios.Open();
+    EXPECT_TRUE(dm.Usuarios.Locate(QStringLiteral("Usuario"), QStringLiteral("JOSÉ")));
+    EXPECT_EQ(s(dm.Usuarios.FieldByName(QStringLiteral("SENHA")).AsString()), "Y");
+    EXPECT_FALSE(dm.Usuarios.Locate(QStringLiteral("USUARIO"), QStringLiteral("josé")));
+    EXPECT_EQ(s(dm.Usuarios.FieldByName(QStringLiteral("USUARIO")).AsString()), "JOSÉ");
+}
