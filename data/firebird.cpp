@@ -3,6 +3,7 @@
 #include "config/erros.h"
 #include "config/textos.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QMutex>
@@ -165,7 +166,9 @@ void ConexaoFirebird::conecta()
         bool ok = false;
         const int dialeto = parametro(QStringLiteral("SQLDialect")).toInt(&ok);
         dpb->insertInt(&st, isc_dpb_sql_dialect, ok ? dialeto : 3);
-        const QByteArray caminho = ParaWin1252(destinoBanco(parametro(QStringLiteral("Database"))));
+        // The file name is the platform's (UTF-8 here, the ANSI code page on
+        // Windows), not Windows-1252 text: a root under an accented folder opens.
+        const QByteArray caminho = QFile::encodeName(destinoBanco(parametro(QStringLiteral("Database"))));
         IProvider *prov = d->master->getDispatcher();
         d->anexo = prov->attachDatabase(&st, caminho.constData(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
         prov->release();
@@ -434,7 +437,7 @@ void ConexaoFirebird::criaBanco(const QString &banco, const QString &usuario, co
         dpb->insertString(&st, isc_dpb_lc_ctype, "WIN1252");
         dpb->insertInt(&st, isc_dpb_sql_dialect, 3);
         dpb->insertInt(&st, isc_dpb_page_size, 8192);
-        const QByteArray caminho = ParaWin1252(destinoBanco(banco));
+        const QByteArray caminho = QFile::encodeName(destinoBanco(banco));
         IProvider *prov = m->getDispatcher();
         IAttachment *a = prov->createDatabase(&st, caminho.constData(), dpb->getBufferLength(&st), dpb->getBuffer(&st));
         a->detach(&st);

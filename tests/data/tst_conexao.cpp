@@ -287,3 +287,22 @@ TEST(BibliotecaCliente, PastaComUmaBibliotecaClienteConecta)
     m.dm->Usuarios.Open();
     EXPECT_TRUE(m.dm->sqlcon1.conectada());
 }
+
+TEST(Conexao, RaizDaPlataformaEmPastaComAcentos)
+{
+    // A platform root such as /home/joão/torvenia: the database file name is
+    // the platform's file name, not Windows-1252 text.
+    AmbienteTeste amb;
+    const QString raiz = amb.caminho(QStringLiteral("Farmácia São João"));
+    QDir().mkpath(raiz + QStringLiteral("/dados"));
+    ASSERT_TRUE(QFile::copy(amb.bancoPrincipal(), raiz + QStringLiteral("/dados/torvenia.bd")));
+    const QByteArray anterior = qgetenv("TORVENIA_DIR");
+    qputenv("TORVENIA_DIR", QFile::encodeName(raiz));
+    {
+        ConexaoFirebird c(QStringLiteral("acentos"));
+        DefineParametrosPadrao(c);
+        c.defineParametro(QStringLiteral("Database"), kPrincipal);
+        EXPECT_NO_THROW(c.executa(QStringLiteral("delete from LIVROSC")));
+    }
+    qputenv("TORVENIA_DIR", anterior);
+}
