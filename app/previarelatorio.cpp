@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -88,7 +89,12 @@ PreviaRelatorio::PreviaRelatorio(QPrinter &impressora, InterfaceUsuario &ui, con
     QAction *salvar = barra->addAction(st->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Salvar PDF..."));
     barra->addSeparator();
     QAction *fechar = barra->addAction(st->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Fechar"));
-    barra->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // Navigation by its icons (the names are tool tips); the commands with their names.
+    barra->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (QAction *a : barra->actions())
+        if (auto *botao = qobject_cast<QToolButton *>(barra->widgetForAction(a)))
+            if (a->icon().isNull() || a == salvar || a == fechar || a->text() == QStringLiteral("Imprimir..."))
+                botao->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
     m_previa = new QPrintPreviewWidget(&m_impressora, this);
     m_previa->setObjectName(QStringLiteral("previa"));
@@ -133,6 +139,9 @@ PreviaRelatorio::PreviaRelatorio(QPrinter &impressora, InterfaceUsuario &ui, con
     m_textoStatus->setAlignment(Qt::AlignCenter);
     (new QHBoxLayout(m_status))->addWidget(m_textoStatus);
 
+    // Maximised; the whole screen as well, for a display without a window manager.
+    if (const QScreen *tela = QGuiApplication::primaryScreen())
+        setGeometry(tela->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -190,6 +199,8 @@ void PreviaRelatorio::mostraStatus(int pagina)
 }
 
 void PreviaRelatorio::ocultaStatus() { m_status->hide(); }
+QString PreviaRelatorio::textoStatus() const { return m_textoStatus->text(); }
+bool PreviaRelatorio::statusVisivel() const { return m_status->isVisible(); }
 
 void PreviaRelatorio::imprime()
 {

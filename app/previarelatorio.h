@@ -27,6 +27,8 @@ public:
     // Page `pagina` is being generated (or printed).
     void mostraStatus(int pagina);
     void ocultaStatus();
+    QString textoStatus() const;
+    bool statusVisivel() const;
 
     QPrintPreviewWidget *previa() const { return m_previa; }
     int paginaAtual() const;
