@@ -2,6 +2,7 @@
 // formula number and the wording of the opening and closing terms) and the
 // book content setting, which is only shown here.
 #include "app/dbedit.h"
+#include "app/paletapainel.h"
 #include "app/utombario.h"
 #include "config/globais.h"
 #include "config/textos.h"
@@ -77,7 +78,7 @@ void TFormLivros::criaPainelConfigLivro()
     PainelConfigLivro->setObjectName(QStringLiteral("PainelConfigLivro"));
     PainelConfigLivro->setFrameStyle(QFrame::Panel | QFrame::Raised);
     // The panel keeps the ordinary face colour whatever the window's colour.
-    PainelConfigLivro->setPalette(QApplication::palette());
+    PainelConfigLivro->setPalette(PaletaPainel());
     PainelConfigLivro->setAutoFillBackground(true);
     PainelConfigLivro->setGeometry(58, 4, 522, 407);
     PainelConfigLivro->setVisible(false);
@@ -112,8 +113,8 @@ void TFormLivros::criaPainelConfigLivro()
     auto *moldura = new QFrame(PainelConfigLivro);
     moldura->setFrameStyle(QFrame::Box | QFrame::Sunken);
     auto *hr = new QHBoxLayout(moldura);
-    hr->setContentsMargins(10, 4, 10, 4);
-    hr->setSpacing(16);
+    hr->setContentsMargins(8, 4, 8, 4);
+    hr->setSpacing(10);
     RB1 = new QRadioButton(QStringLiteral("Livro Completo"), PainelConfigLivro);
     RB2 = new QRadioButton(QStringLiteral("Somente Controladas"), PainelConfigLivro);
     RB3 = new QRadioButton(QStringLiteral("Somente Não Controladas"), PainelConfigLivro);
@@ -128,16 +129,16 @@ void TFormLivros::criaPainelConfigLivro()
     }
     auto *nota = new QLabel(QStringLiteral("<----  Esta configuração é feita no arquivo TORVENIA.INI"), moldura);
     nota->setObjectName(QStringLiteral("NotaConteudoLivro"));
+    nota->setWordWrap(true); // a narrow window breaks the note instead of cutting it
     {
         QFont f = nota->font();
         f.setPointSizeF(f.pointSizeF() * 0.85);
         nota->setFont(f);
         QPalette p = nota->palette();
-        p.setColor(QPalette::WindowText, Qt::gray);
+        p.setColor(QPalette::WindowText, Qt::darkGray);
         nota->setPalette(p);
     }
-    hr->addWidget(nota);
-    hr->addStretch(1);
+    hr->addWidget(nota, 1);
     corpo->addWidget(moldura);
 
     // The wording of the opening and closing terms, line by line.

@@ -1,4 +1,5 @@
 // The login panel and VerificaLogin.
+#include "app/paletapainel.h"
 #include "app/utombario.h"
 #include "config/globais.h"
 #include "config/interfaceusuario.h"
@@ -67,7 +68,7 @@ void TFormLivros::criaPainelLogin()
     PainelLogin->setObjectName(QStringLiteral("PainelLogin"));
     PainelLogin->setFrameStyle(QFrame::Panel | QFrame::Raised);
     // The panel keeps the ordinary face colour whatever the window's colour.
-    PainelLogin->setPalette(QApplication::palette());
+    PainelLogin->setPalette(PaletaPainel());
     PainelLogin->setAutoFillBackground(true);
     PainelLogin->setGeometry(243, 136, 256, 163);
     PainelLogin->setVisible(false);
