@@ -1,4 +1,5 @@
 #include "gerador/gerador.h"
+#include "config/erros.h"
 #include "data/firebird.h"
 #include "data/udm.h"
 #include "gerador/escrita.h"
@@ -30,12 +31,10 @@ void gravaPeriodos(const QString &raiz, const QDate &inicio)
             continue;
         auto c = conecta(banco);
         c->executa(QStringLiteral("DELETE FROM PERIODO"));
-        const QString estacao = pasta.mid(8);
-        Registro r(QStringLiteral("PERIODO"));
-        r.data("DATAINICIAL", inicio).data("DATAFINAL", inicio.addMonths(1).addDays(-1));
-        if (!estacao.isEmpty())
-            r.texto("ESTACAO", estacao.left(2));
-        c->executa(r.sql());
+        c->executa(Registro(QStringLiteral("PERIODO"))
+                       .data("DATAINICIAL", inicio)
+                       .data("DATAFINAL", inicio.addMonths(1).addDays(-1))
+                       .sql());
     }
 }
 
@@ -45,6 +44,15 @@ ResumoGeracao GeraDadosDemo(const QString &raiz, int formulas, quint32 semente, 
 {
     const Farmacia fm = MontaFarmacia(std::max(formulas, 0), semente, mes);
     const QString banco = raiz + QStringLiteral("/dados/torvenia.bd");
+    {
+        // The rows have fixed keys: a second load would be refused halfway.
+        auto c = conecta(banco);
+        const ResultadoConsulta r = c->consulta(
+            QStringLiteral("select (select count(*) from PEDIDOS) + (select count(*) from USUARIOS) from RDB$DATABASE"));
+        if (r.linhas.first().first().toInt() > 0)
+            throw EDatabaseError(QStringLiteral("%1 already holds orders or users; the demo needs an empty database")
+                                     .arg(banco));
+    }
     // Loading needs no disk flush per commit; the setting asked for comes last.
     DefineEscritaForcada(banco, false);
     {

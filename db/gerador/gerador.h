@@ -30,8 +30,8 @@ struct ResumoGeracao {
     int numeroInicialLoja1 = 0; // DADOSGER.NUMEROINICIAL of the first store
 };
 
-// Fills the main database <raiz>/dados/torvenia.bd (created empty beforehand)
-// with `formulas` formulas, about five components each, starting in the month
+// Fills the main database <raiz>/dados/torvenia.bd (created empty beforehand;
+// one that already holds orders or users raises EDatabaseError) with `formulas` formulas, about five components each, starting in the month
 // of `mes`; the same seed always gives the same rows. Interface databases
 // found under the root (interfac, InterfacNN) get the first month as their
 // remembered period. The database's forced writes are left as

@@ -1,6 +1,7 @@
 #include "comum/ambiente.h"
 #include "comum/interfaceteste.h"
 #include "config/configuracao.h"
+#include "config/erros.h"
 #include "config/globais.h"
 #include "config/senha.h"
 #include "config/textos.h"
@@ -67,6 +68,12 @@ TEST_F(GeradorDemo, MesmaSementeMesmosDadosOutraSementeOutros)
     GeraDadosDemo(outra.raiz(), kFormulas, 2027, kMes);
     EXPECT_NE(outra.linhas(QStringLiteral("select * from PEDIDOS order by ESTACAO, NPEDIDO")),
               amb->linhas(QStringLiteral("select * from PEDIDOS order by ESTACAO, NPEDIDO")));
+}
+
+TEST_F(GeradorDemo, BancoJaPreenchidoRecusado)
+{
+    EXPECT_THROW(GeraDadosDemo(amb->raiz(), 10, 1, kMes), EDatabaseError);
+    EXPECT_EQ(conta(QStringLiteral("select count(*) from PEDIFORM")), kFormulas);
 }
 
 TEST_F(GeradorDemo, TamanhoEPeriodoPedidos)
@@ -267,6 +274,9 @@ TEST_F(GeradorDemo, PeriodoLembradoNasEstacoes)
                   QStringLiteral("2026-11-01"));
         EXPECT_EQ(amb->valorEm(amb->caminho(banco), QStringLiteral("select DATAFINAL from PERIODO")),
                   QStringLiteral("2026-11-30"));
+        EXPECT_EQ(amb->valorEm(amb->caminho(banco), QStringLiteral("select count(*) from PERIODO where ESTACAO is null "
+                                                                    "and NPEDIDO is null and NFORMULA is null")),
+                  QStringLiteral("1"));
     }
 }
 
