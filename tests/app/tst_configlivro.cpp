@@ -128,6 +128,19 @@ TEST_F(ConfigLivro, EscSalvaEFecha)
     EXPECT_TRUE(t.ui.mensagens.isEmpty()) << t.ui.textos().join(QLatin1Char('|')).toStdString();
 }
 
+// Esc with the focus in "Nº Últ. Fórm.": the panel closing is no leaving of
+// the field, so the number is saved as shown and nothing is reported.
+TEST_F(ConfigLivro, EscNoNumeroNaoSoma)
+{
+    linha(kLoja, QStringLiteral("A"), QStringLiteral("Firma"));
+    abre();
+    j.DBEdit47->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(j.DBEdit47, Qt::Key_Escape);
+    EXPECT_FALSE(j.PainelConfigLivro->isVisible());
+    EXPECT_TRUE(t.ui.mensagens.isEmpty()) << t.ui.textos().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(dados(kLoja), QStringList{QStringLiteral("A|100|50|Firma")});
+}
+
 TEST_F(ConfigLivro, ReabrirDescartaOQueNaoFoiGravado)
 {
     linha(kLoja, QStringLiteral("A"), QStringLiteral("Firma"));
