@@ -61,29 +61,31 @@ QPixmap desenhaFundo(const QSize &tamanho)
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     const QRect r = p.rect();
-    const QRect cartao = r.adjusted(r.width() / 6, r.height() / 4, -r.width() / 6, -r.height() / 4);
+    // Below the login panel's place, so that nothing of it is hidden.
+    const QRect cartao(r.width() / 8, r.height() * 57 / 100, r.width() * 3 / 4, r.height() * 30 / 100);
     QLinearGradient grad(cartao.topLeft(), cartao.bottomRight());
     grad.setColorAt(0, QColor(255, 255, 255, 70));
     grad.setColorAt(1, QColor(255, 255, 255, 25));
     g.setPen(QPen(QColor(255, 255, 255, 110), 2));
     g.setBrush(grad);
     g.drawRoundedRect(cartao, 18, 18);
-    // A mortar and pestle, the apothecary's sign.
-    const QPoint c(cartao.center().x(), cartao.top() + cartao.height() / 3);
+    // A mortar and pestle, the apothecary's sign, at the card's left.
+    const QPoint c(cartao.left() + 70, cartao.center().y() - 5);
     g.setBrush(QColor(255, 255, 255, 90));
     g.drawChord(QRect(c.x() - 40, c.y() - 30, 80, 70), 180 * 16, 180 * 16);
     g.setPen(QPen(QColor(255, 255, 255, 140), 7, Qt::SolidLine, Qt::RoundCap));
     g.drawLine(c + QPoint(10, 0), c + QPoint(38, -38));
+    const QRect textos = cartao.adjusted(130, 0, -20, 0);
     QFont f = g.font();
     f.setPointSize(20);
     f.setBold(true);
     g.setFont(f);
     g.setPen(QColor(255, 255, 255, 200));
-    g.drawText(cartao.adjusted(0, cartao.height() / 2, 0, 0), Qt::AlignHCenter | Qt::AlignTop, kTitulo);
+    g.drawText(textos.adjusted(0, 0, 0, -textos.height() / 2), Qt::AlignHCenter | Qt::AlignBottom, kTitulo);
     f.setPointSize(11);
     f.setBold(false);
     g.setFont(f);
-    g.drawText(cartao.adjusted(0, cartao.height() / 2 + 40, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
+    g.drawText(textos.adjusted(0, textos.height() / 2 + 8, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
                QStringLiteral("Livro de Registro de Receituário"));
     return p;
 }
