@@ -76,6 +76,23 @@ struct ConexaoFirebird::Privado {
 
     QString erro(const FbException &e) const { return textoStatus(master, e.getStatus()); }
 
+    // Releases what a failed statement left open; further errors are ignored.
+    void descarta(IResultSet *cursor, IMessageMetadata *meta, IStatement *cmd, ITransaction *tr) const
+    {
+        ThrowStatusWrapper st(master->getStatus());
+        try {
+            if (cursor)
+                cursor->close(&st);
+            if (meta)
+                meta->release();
+            if (cmd)
+                cmd->free(&st);
+            if (tr)
+                tr->rollback(&st);
+        } catch (const FbException &) {
+        }
+    }
+
     ITransaction *inicia(ThrowStatusWrapper &st)
     {
         return anexo->startTransaction(&st, sizeof kTpb, kTpb);
@@ -213,14 +230,7 @@ int ConexaoFirebird::executa(const QString &sql)
         return linhas;
     } catch (const FbException &e) {
         const QString msg = d->erro(e);
-        ThrowStatusWrapper st2(d->master->getStatus());
-        try {
-            if (cmd)
-                cmd->free(&st2);
-            if (tr)
-                tr->rollback(&st2);
-        } catch (const FbException &) {
-        }
+        d->descarta(nullptr, nullptr, cmd, tr);
         throw EFirebirdError(msg);
     }
 }
@@ -357,18 +367,7 @@ ResultadoConsulta ConexaoFirebird::consulta(const QString &sql)
         return res;
     } catch (const FbException &e) {
         const QString msg = d->erro(e);
-        ThrowStatusWrapper st2(d->master->getStatus());
-        try {
-            if (cursor)
-                cursor->close(&st2);
-            if (meta)
-                meta->release();
-            if (cmd)
-                cmd->free(&st2);
-            if (tr)
-                tr->rollback(&st2);
-        } catch (const FbException &) {
-        }
+        d->descarta(cursor, meta, cmd, tr);
         throw EFirebirdError(msg);
     }
 }
@@ -400,24 +399,13 @@ void ConexaoFirebird::aplica(QList<ComandoAplicacao> &comandos)
             } catch (const FbException &e) {
                 c.aceito = false;
                 c.erro = d->erro(e);
-                if (cmd) {
-                    ThrowStatusWrapper st2(d->master->getStatus());
-                    try {
-                        cmd->free(&st2);
-                    } catch (const FbException &) {
-                    }
-                }
+                d->descarta(nullptr, nullptr, cmd, nullptr);
             }
         }
         tr->commit(&st);
     } catch (const FbException &e) {
         const QString msg = d->erro(e);
-        ThrowStatusWrapper st2(d->master->getStatus());
-        try {
-            if (tr)
-                tr->rollback(&st2);
-        } catch (const FbException &) {
-        }
+        d->descarta(nullptr, nullptr, nullptr, tr);
         for (ComandoAplicacao &c : comandos)
             c.aceito = false;
         throw EFirebirdError(msg);
