@@ -24,8 +24,7 @@ protected:
             true),
           j(*t.janela)
     {
-        QDir().mkpath(t.ambiente.caminho(QStringLiteral("rpt")));
-        QFile::copy(QStringLiteral(RMG_FONTE_DIR "/rpt/rptTombario.rav"), t.ambiente.caminho(QStringLiteral("rpt/rptTombario.rav")));
+        t.ambiente.instalaProjetoRelatorios();
         t.mostra();
         CnpjLoja = kLoja;
     }

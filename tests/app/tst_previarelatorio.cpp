@@ -53,8 +53,7 @@ protected:
         rm.LigaDados(*m.dm);
         RM = &rm;
         CnpjLoja = kLoja;
-        QDir().mkpath(m.ambiente.caminho(QStringLiteral("rpt")));
-        QFile::copy(QStringLiteral(RMG_FONTE_DIR "/rpt/rptTombario.rav"), m.ambiente.caminho(QStringLiteral("rpt/rptTombario.rav")));
+        m.ambiente.instalaProjetoRelatorios();
         m.ambiente.executa(QStringLiteral("INSERT INTO DADOSGER (CGC, FIRMA, FARMACIA, CIDADE, ESTADO) VALUES "
                                           "('%1', 'Farmácia Torvênia Manipulação Ltda', 'Farmácia Torvênia - Centro', "
                                           "'Belo Horizonte', 'MG')")

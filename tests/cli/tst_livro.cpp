@@ -30,6 +30,7 @@ protected:
         pasta = amb.escreveIni({{QStringLiteral("CONTEUDO DO LIVRO DE RECEITUARIO MEDICO"), QStringLiteral("COMPLETO")},
                                 {QStringLiteral("LABORATORIO PADRAO"), QStringLiteral("Lab Central")}});
         // The program reads TORVENIA.INI beside itself: it runs from the fixture's folder.
+        amb.instalaProjetoRelatorios();
         programa = pasta + QStringLiteral("/livro");
         ASSERT_TRUE(QFile::copy(qEnvironmentVariable("RMG_BUILD_DIR") + QStringLiteral("/livro"), programa));
         QFile(programa).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

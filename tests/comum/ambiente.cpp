@@ -118,3 +118,11 @@ QString AmbienteTeste::escreveIni(const QList<QPair<QString, QString>> &valores)
     f.write(conteudo);
     return pasta;
 }
+
+void AmbienteTeste::instalaProjetoRelatorios() const
+{
+    const QString destino = caminho(QStringLiteral("rpt/rptTombario.rav"));
+    QDir().mkpath(QFileInfo(destino).path());
+    QFile::remove(destino);
+    QFile::copy(QStringLiteral(RMG_FONTE_DIR "/rpt/rptTombario.rav"), destino);
+}

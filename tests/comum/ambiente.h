@@ -28,6 +28,9 @@ public:
     // Every row, columns joined by '|'.
     QStringList linhas(const QString &sql) const;
 
+    // Copies the shipped report project to rpt/rptTombario.rav under the root.
+    void instalaProjetoRelatorios() const;
+
     // Writes the settings file TORVENIA.INI in a program folder inside the root.
     // Each pair is a setting name and its value.
     QString escreveIni(const QList<QPair<QString, QString>> &valores) const;
