@@ -1,5 +1,6 @@
 #include "app/utombario.h"
 #include "app/interfacejanela.h"
+#include "app/paletapainel.h"
 #include "config/caminhos.h"
 #include "config/configuracao.h"
 #include "config/erros.h"
@@ -154,6 +155,7 @@ TFormLivros::~TFormLivros()
 void TFormLivros::criaMenu()
 {
     mm1 = new QMenuBar(this);
+    mm1->setPalette(PaletaPainel()); // readable whatever the window's colour
     setMenuBar(mm1);
     Arquivo1 = mm1->addMenu(QStringLiteral("Arquivo"));
     Configurao2 = Arquivo1->addAction(QStringLiteral("Configuração do Livro"));
