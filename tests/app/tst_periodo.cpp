@@ -55,7 +55,7 @@ protected:
     explicit PeriodoTeste(bool saltaLogin = true) : JanelaTeste(kIni, saltaLogin)
     {
         DefineRegionais(ConfiguracoesRegionais{});
-        CopiaProjetoRelatorios(ambiente);
+        ambiente.instalaProjetoRelatorios();
         if (saltaLogin)
             CnpjLoja = kLoja;
         mostra();

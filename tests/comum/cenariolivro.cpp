@@ -7,8 +7,6 @@
 #include "data/tabelas.h"
 #include "data/udm.h"
 #include "reports/urm.h"
-#include <QDir>
-#include <QFile>
 
 namespace {
 Valores Junta(Valores base, const Valores &extra)
@@ -129,12 +127,6 @@ void CenarioLivro::grava()
     m_sqls.clear();
 }
 
-void CopiaProjetoRelatorios(const AmbienteTeste &amb)
-{
-    QDir().mkpath(amb.caminho(QStringLiteral("rpt")));
-    QFile::copy(QStringLiteral(RMG_FONTE_DIR "/rpt/rptTombario.rav"), amb.caminho(QStringLiteral("rpt/rptTombario.rav")));
-}
-
 BaseLivro::BaseLivro()
 {
     ReiniciaGlobais();
@@ -143,7 +135,7 @@ BaseLivro::BaseLivro()
     CnpjLoja = kLoja;
     CodEstacao = QStringLiteral("01");
     ConteudoLivro = QStringLiteral("COMPLETO");
-    CopiaProjetoRelatorios(amb);
+    amb.instalaProjetoRelatorios();
     dm = std::make_unique<TDM>(ui);
     dm->DataModuleCreate();
     rm = std::make_unique<TRM>(ui);

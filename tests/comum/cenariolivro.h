@@ -49,9 +49,6 @@ private:
     QStringList m_sqls;
 };
 
-// The shipped report project, copied under the test's platform root.
-void CopiaProjetoRelatorios(const AmbienteTeste &amb);
-
 // The book engine over a fresh environment: DM, RM, the test interface,
 // Brazilian regional settings, the store logged in.
 class BaseLivro {
