@@ -1,6 +1,7 @@
 #include "app/interfacejanela.h"
 #include "app/previarelatorio.h"
 #include "app/utombario.h"
+#include "config/textos.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,26 +22,26 @@ QPrinter &InterfaceJanela::impressora()
 
 void InterfaceJanela::mostraMensagem(const QString &texto)
 {
-    QMessageBox::information(QApplication::activeWindow() ? QApplication::activeWindow() : m_janela, kTitulo, texto,
+    QMessageBox::information(QApplication::activeWindow() ? QApplication::activeWindow() : m_janela, kTitulo, QuebrasDeLinha(texto),
                              QMessageBox::Ok);
 }
 
 void InterfaceJanela::mostraErro(const QString &texto)
 {
-    QMessageBox::critical(QApplication::activeWindow() ? QApplication::activeWindow() : m_janela, kTitulo, texto,
+    QMessageBox::critical(QApplication::activeWindow() ? QApplication::activeWindow() : m_janela, kTitulo, QuebrasDeLinha(texto),
                           QMessageBox::Ok);
 }
 
 void InterfaceJanela::mostraAviso(const QString &titulo, const QString &texto)
 {
-    QMessageBox caixa(QMessageBox::Warning, titulo, texto, QMessageBox::Ok);
+    QMessageBox caixa(QMessageBox::Warning, titulo, QuebrasDeLinha(texto), QMessageBox::Ok);
     caixa.exec();
 }
 
 void InterfaceJanela::processaMensagensPendentes()
 {
     if (m_janela)
-        m_janela->repaint();
+        m_janela->update(); // painted by the events processed just below
     QApplication::processEvents();
 }
 

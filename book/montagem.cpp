@@ -1,4 +1,5 @@
 #include "book/montagem.h"
+#include "book/leituras.h"
 #include "book/progresso.h"
 #include "book/textoslivro.h"
 #include "config/caminhos.h"
@@ -13,8 +14,6 @@
 
 namespace {
 const QString CR = QStringLiteral("\r");
-
-QString Texto(ClientDataSet &ds, const char *campo) { return ds.FieldByName(QLatin1String(campo)).AsString(); }
 
 // The failed customer look-ups of one assembly: "c:\torvenia\ErrosLivro.txt",
 // created empty (Windows-1252, CR LF), and the list the warning box shows.
@@ -66,14 +65,7 @@ void Montagem::selecionaPedidos(const QDate &inicio, const QDate &fim)
     dm.cdsPedidos.Close();
     dm.cdsPediform.Close();
     dm.cdsCompedid.Close();
-    ClientDataSet &q = dm.SQLQuery1;
-    q.Close();
-    q.CommandText = QStringLiteral("Select LABORATORIO, LOJA from TABLAB where LOJA = '") + EscapaSql(CnpjLoja)
-                    + QLatin1Char('\'');
-    q.Open();
-    if (q.RecordCount() > 0)
-        LaboratorioPadrao = Corta(Texto(q, "LABORATORIO"), 30);
-    q.Close();
+    LeLaboratorioDaLoja(dm);
 
     dm.sqldsPedidos.CommandText =
         QStringLiteral("Select * from PEDIDOS where ")

@@ -1,4 +1,5 @@
 #include "book/preparacao.h"
+#include "book/leituras.h"
 #include "book/progresso.h"
 #include "book/textoslivro.h"
 #include "config/erros.h"
@@ -10,8 +11,6 @@
 
 namespace {
 const QString CR = QStringLiteral("\r");
-
-QString Texto(ClientDataSet &ds, const char *campo) { return ds.FieldByName(QLatin1String(campo)).AsString(); }
 
 void Marca(ClientDataSet &ds, const char *campo)
 {
@@ -165,14 +164,7 @@ void Preparacao::numeraFormulas()
     const QString conteudo = MaiusculasAZ(ConteudoLivro);
     while (formulas.Active() && !formulas.Eof() && Texto(formulas, "ESTACAO") == estacao
            && Texto(formulas, "NPEDIDO") == npedido) {
-        ClientDataSet &q = dm.SQLQuery1;
-        q.Close();
-        q.CommandText = QStringLiteral("Select LABORATORIO, LOJA from TABLAB where LOJA = '") + EscapaSql(CnpjLoja)
-                        + QLatin1Char('\'');
-        q.Open();
-        if (q.RecordCount() > 0)
-            LaboratorioPadrao = Corta(Texto(q, "LABORATORIO"), 30);
-        q.Close();
+        LeLaboratorioDaLoja(dm);
 
         const QString laboratorio = Texto(formulas, "LABORATORIO");
         if (laboratorio.isEmpty() || laboratorio == QLatin1String("Amoxarifado") || laboratorio == LaboratorioPadrao) {

@@ -19,9 +19,7 @@ InterfaceTerminal::InterfaceTerminal(std::FILE *saida) : m_saida(saida), m_termi
 void InterfaceTerminal::escreve(const QString &tipo, const QString &texto)
 {
     apagaBarra();
-    QString t = texto;
-    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    std::fprintf(m_saida, "%s: %s\n", tipo.toUtf8().constData(), t.toUtf8().constData());
+    std::fprintf(m_saida, "%s: %s\n", tipo.toUtf8().constData(), QuebrasDeLinha(texto).toUtf8().constData());
     std::fflush(m_saida);
 }
 

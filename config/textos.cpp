@@ -145,3 +145,11 @@ bool ConfiguracaoSim(const QString &valor)
 {
     return !valor.isEmpty() && MaiusculasAZ(valor.left(1)) == QLatin1String("S");
 }
+
+QString QuebrasDeLinha(const QString &texto)
+{
+    QString t = texto;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}

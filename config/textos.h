@@ -30,5 +30,9 @@ QString EscapaSql(const QString &valor);
 int StrToInt(const QString &texto);
 bool TentaStrToInt(const QString &texto, int &valor);
 
+// The system's messages separate their lines with a carriage return alone;
+// screens and terminals want a line feed.
+QString QuebrasDeLinha(const QString &texto);
+
 // "Sim" settings: first character, upper-cased, is "S".
 bool ConfiguracaoSim(const QString &valor);

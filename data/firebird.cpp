@@ -46,6 +46,12 @@ QString textoStatus(IMaster *m, IStatus *status)
     return DeWin1252(QByteArray(buffer)).trimmed();
 }
 
+// A selection reads in a read-only read-committed transaction: it sees the same
+// committed data, and the engine starts it pre-committed, so its end writes
+// nothing (a write transaction's commit costs a synchronous page write under
+// forced writes, for every read).
+const unsigned char kTpbLeitura[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed,
+                                     isc_tpb_rec_version, isc_tpb_wait};
 const unsigned char kTpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed,
                               isc_tpb_rec_version, isc_tpb_wait};
 
@@ -96,6 +102,10 @@ struct ConexaoFirebird::Privado {
     ITransaction *inicia(ThrowStatusWrapper &st)
     {
         return anexo->startTransaction(&st, sizeof kTpb, kTpb);
+    }
+    ITransaction *iniciaLeitura(ThrowStatusWrapper &st)
+    {
+        return anexo->startTransaction(&st, sizeof kTpbLeitura, kTpbLeitura);
     }
 
     QByteArray leBlob(ThrowStatusWrapper &st, ITransaction *tr, ISC_QUAD *id)
@@ -245,7 +255,7 @@ ResultadoConsulta ConexaoFirebird::consulta(const QString &sql)
     IMessageMetadata *meta = nullptr;
     ResultadoConsulta res;
     try {
-        tr = d->inicia(st);
+        tr = d->iniciaLeitura(st);
         const QByteArray texto = ParaWin1252(sql);
         cmd = d->anexo->prepare(&st, tr, texto.size(), texto.constData(), 3,
                                 IStatement::PREPARE_PREFETCH_METADATA);

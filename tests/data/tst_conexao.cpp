@@ -169,10 +169,19 @@ TEST(Conexao, ConectaNoPrimeiroUsoComWin1252Dialeto3ELeituraConfirmadaComEspera)
     EXPECT_EQ(s(TiraEspacos(q.FieldByName(QStringLiteral("CONJUNTO")).AsString())), "WIN1252");
     EXPECT_EQ(q.FieldByName(QStringLiteral("ISOLAMENTO")).AsInteger(), 2); // read committed, record version
     EXPECT_EQ(q.FieldByName(QStringLiteral("ESPERA")).AsInteger(), -1);    // waits on locks
-    EXPECT_EQ(q.FieldByName(QStringLiteral("SOLEITURA")).AsInteger(), 0);
+    // A selection reads in a read-only transaction; what writes runs in write ones (below).
+    EXPECT_EQ(q.FieldByName(QStringLiteral("SOLEITURA")).AsInteger(), 1);
     EXPECT_EQ(s(TiraEspacos(q.FieldByName(QStringLiteral("USUARIO")).AsString())), "SYSDBA");
     EXPECT_EQ(s(q.FieldByName(QStringLiteral("METADE")).AsString()), "0"); // dialect 3: integer division
     EXPECT_EQ(q.FieldByName(QStringLiteral("TRANSACOES")).AsInteger(), 1);
+    q.Close();
+
+    // A direct statement: a read-committed (record version) write transaction that waits on locks.
+    m.dm->sqlcon1.executa(QStringLiteral(
+        "insert into LIVROSC (LOJA, CODLIVRO, NUMERO, NOMECLIENTE) select '1', '1', 1, "
+        "MON$READ_ONLY || '/' || MON$ISOLATION_MODE || '/' || MON$LOCK_TIMEOUT from MON$TRANSACTIONS "
+        "where MON$TRANSACTION_ID = CURRENT_TRANSACTION"));
+    EXPECT_EQ(s(m.ambiente.valor(QStringLiteral("select NOMECLIENTE from LIVROSC"))), "0/2/-1");
 }
 
 TEST(Conexao, ComandoDiretoConfirmaSozinhoEFalhaComOTextoDoServidor)
