@@ -19,22 +19,6 @@
 #include <cstdio>
 
 namespace {
-// Answers nothing and shows nothing: the figures are the engine's and the database's.
-class InterfaceSilenciosa : public InterfaceUsuario {
-public:
-    void mostraMensagem(const QString &t) override { mensagens << t; }
-    void mostraErro(const QString &t) override { mensagens << t; }
-    void mostraAviso(const QString &, const QString &t) override { mensagens << t; }
-    void processaMensagensPendentes() override {}
-    void progressoMostra(const QString &, int) override {}
-    void progressoPosicao(int) override {}
-    void progressoPedido(const QString &) override {}
-    void progressoOcultaPedido() override {}
-    void progressoOculta() override {}
-    void apresentaRelatorio(const QString &, const std::function<void(QPagedPaintDevice &)> &) override {}
-    void configuraImpressora() override {}
-    QStringList mensagens;
-};
 
 std::unique_ptr<ConexaoFirebird> Conecta(const QString &raiz)
 {

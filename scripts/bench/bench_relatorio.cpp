@@ -13,22 +13,6 @@
 #include <cstdio>
 
 namespace {
-class InterfaceMuda : public InterfaceUsuario {
-public:
-    void mostraMensagem(const QString &) override {}
-    void mostraErro(const QString &) override {}
-    void mostraAviso(const QString &, const QString &) override {}
-    void processaMensagensPendentes() override {}
-    void progressoMostra(const QString &, int) override {}
-    void progressoPosicao(int) override {}
-    void progressoPedido(const QString &) override {}
-    void progressoOcultaPedido() override {}
-    void progressoOculta() override {}
-    void apresentaRelatorio(const QString &, const std::function<void(QPagedPaintDevice &)> &) override {}
-    void configuraImpressora() override {}
-    void statusRelatorio(int pagina) override { paginas = pagina; }
-    int paginas = 0;
-};
 
 const QString kLoja = QStringLiteral("11222333000181");
 
@@ -37,7 +21,7 @@ void LivroPdf(int linhas)
     const QString raiz = RaizTemporaria();
     QDir().mkpath(raiz + QStringLiteral("/rpt"));
     QFile::copy(QStringLiteral(RMG_FONTE_DIR "/rpt/rptTombario.rav"), raiz + QStringLiteral("/rpt/rptTombario.rav"));
-    InterfaceMuda ui;
+    InterfaceSilenciosa ui;
     TDM dm(ui);
     dm.DataModuleCreate();
     TRM rm(ui);
