@@ -1,10 +1,9 @@
 // The login panel and VerificaLogin.
 #include "app/paletapainel.h"
 #include "app/utombario.h"
-#include "config/globais.h"
 #include "config/interfaceusuario.h"
-#include "config/senha.h"
 #include "config/textos.h"
+#include "data/login.h"
 #include "data/udm.h"
 #include "data/udm2.h"
 
@@ -55,11 +54,6 @@ protected:
     }
 };
 
-QString FormataCnpj(const QString &c)
-{
-    return c.mid(0, 2) + QLatin1Char('.') + c.mid(2, 3) + QLatin1Char('.') + c.mid(5, 3) + QLatin1Char('/')
-           + c.mid(8, 4) + QLatin1Char('-') + c.mid(12, 2);
-}
 }
 
 void TFormLivros::criaPainelLogin()
@@ -117,39 +111,13 @@ void TFormLivros::criaPainelLogin()
 void TFormLivros::VerificaLogin()
 {
     const QString digitado = EditNome->text();
-    if (digitado.isEmpty()) {
-        m_ui->mostraMensagem(QStringLiteral("Não foi informado o Nome do Usuário."));
-        EditNome->setFocus();
-        return;
-    }
-    ClientDataSet &usuarios = DM->Usuarios;
-    usuarios.Open();
-    const QString nome = Corta(MaiusculasAZ(digitado), 60);
-    const QString inicial = nome.left(1);
-    const QString codigoNome = Corta(CodificaSenha(MaiusculasAZ(digitado)), 60);
-    if (!usuarios.Locate(QStringLiteral("USUARIO"), codigoNome)) {
-        m_ui->mostraMensagem(QStringLiteral("Usuário ") + digitado + QStringLiteral(" não autorizado"));
-        EditNome->setFocus();
-        usuarios.Close();
-        return;
-    }
-    if (CodificaSenha(MaiusculasAZ(EditSenhaU->text()))
-        != Corta(usuarios.FieldByName(QStringLiteral("SENHA")).AsString(), 20)) {
-        m_ui->mostraMensagem(QStringLiteral("Senha incorreta. Tente novamente."));
-        EditSenhaU->setFocus();
-        usuarios.Close();
-        return;
-    }
-    AcessoUsuario = Corta(usuarios.FieldByName(QStringLiteral("ACESSO")).AsString(), 20);
-    usuarios.Close();
-
-    // The program's access mark: the 13th character minus 14 is the name's initial.
-    const QByteArray acesso = ParaWin1252(AcessoUsuario);
-    const QByteArray primeira = ParaWin1252(inicial);
-    if (acesso.size() < 13 || primeira.isEmpty()
-        || char((static_cast<unsigned char>(acesso[12]) - 14) & 0xFF) != primeira[0]) {
-        m_ui->mostraMensagem(QStringLiteral("Usuário ") + EditNome->text() + QStringLiteral(" não autorizado"));
-        EditNome->setFocus();
+    const ResultadoLogin r = ConfereUsuario(*DM, digitado, EditSenhaU->text());
+    if (r.situacao != SituacaoLogin::Admitido) {
+        m_ui->mostraMensagem(r.mensagem);
+        if (r.situacao == SituacaoLogin::SenhaIncorreta)
+            EditSenhaU->setFocus();
+        else
+            EditNome->setFocus();
         return;
     }
 
@@ -159,27 +127,8 @@ void TFormLivros::VerificaLogin()
     EditSenhaU->clear();
     if (botaoCancelar == BotCancSenha)
         botaoCancelar = nullptr;
-    NomeUsuario = nome;
 
-    ClientDataSet &estacoes = DM->Estacoes;
-    estacoes.Close();
-    DM->SQLDS_Estacoes.CommandText =
-        QStringLiteral("Select ESTACAO, DATBASNAM, TIPO, ATCAIXA, ESVAZIAR, EMUSO, CAMINHOREQUISICAO, CAMINHOOM, "
-                       "CAMINHOECF, CAMINHOSEQUENCIAL1, CAMINHO2, ROTULO1, ROTULO2, ROTULO3, ROTULO4, ROTULO5, "
-                       "ROTULO6, USUARIO, CNPJ from ESTACOES where upper(USUARIO) = '")
-        + EscapaSql(MaiusculasAZ(NomeUsuario)) + QStringLiteral("'");
-    estacoes.Open();
-    if (MaiusculasAZ(estacoes.FieldByName(QStringLiteral("USUARIO")).AsString()) == MaiusculasAZ(NomeUsuario)
-        && estacoes.RecordCount() > 0) {
-        CodEstacao = Corta(estacoes.FieldByName(QStringLiteral("ESTACAO")).AsString(), 2);
-        CnpjLoja = Corta(estacoes.FieldByName(QStringLiteral("CNPJ")).AsString(), 14);
-        DM2->SQLConnection1.desconecta();
-        DM2->SQLConnection1.defineParametro(QStringLiteral("DataBase"), IpServidorCentral
-                                                + QStringLiteral(":C:\\torvenia\\Interfac") + CodEstacao
-                                                + QStringLiteral("\\torvenia.bd"));
-        setWindowTitle(QStringLiteral("  LIVRO DE RECEITUÁRIO  -  Usuário: \"") + NomeUsuario
-                       + QStringLiteral("\"   Estação: ") + CodEstacao + QStringLiteral("  Loja: ")
-                       + FormataCnpj(CnpjLoja));
-    }
-    estacoes.Close();
+    const QString titulo = AdmiteUsuario(*DM, *DM2, digitado);
+    if (!titulo.isEmpty())
+        setWindowTitle(titulo);
 }
