@@ -18,6 +18,7 @@
 #include <QDir>
 #include <cstdio>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <string>
 #include <termios.h>
@@ -212,7 +213,9 @@ int Configurar(const Argumentos &args)
     const QString livro = QStringLiteral("--livro");
     const QString ultima = QStringLiteral("--ultima-formula");
     int ultimaFormula = 0;
-    if (args.tem(ultima) && !TentaStrToInt(args.valor(ultima), ultimaFormula)) {
+    // The next number must fit the column too.
+    if (args.tem(ultima)
+        && (!TentaStrToInt(args.valor(ultima), ultimaFormula) || ultimaFormula == std::numeric_limits<int>::max())) {
         std::fprintf(stderr, "livro: --ultima-formula deve ser um número inteiro: \"%s\".\n",
                      args.valor(ultima).toUtf8().constData());
         return SaidaUso;
