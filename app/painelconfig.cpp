@@ -87,21 +87,10 @@ void TFormLivros::criaPainelConfigLivro()
     v->setContentsMargins(2, 2, 2, 2);
     v->setSpacing(0);
 
-    auto *titulo = new QLabel(QStringLiteral("Parâmetros dos Livros de Registro de Receituário Médico Geral"),
-                              PainelConfigLivro);
+    QLabel *titulo = BarraDeTitulo(QStringLiteral("Parâmetros dos Livros de Registro de Receituário Médico Geral"),
+                                   PainelConfigLivro);
     titulo->setObjectName(QStringLiteral("TituloConfigLivro"));
-    titulo->setAlignment(Qt::AlignCenter);
-    titulo->setAutoFillBackground(true);
     titulo->setMinimumHeight(26);
-    {
-        QPalette p = titulo->palette();
-        p.setColor(QPalette::Window, QColor(0, 0, 128));
-        p.setColor(QPalette::WindowText, Qt::white);
-        titulo->setPalette(p);
-        QFont f = titulo->font();
-        f.setBold(true);
-        titulo->setFont(f);
-    }
     v->addWidget(titulo);
 
     auto *corpo = new QVBoxLayout;

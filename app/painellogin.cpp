@@ -67,11 +67,7 @@ void TFormLivros::criaPainelLogin()
     PainelLogin->setGeometry(243, 136, 256, 163);
     PainelLogin->setVisible(false);
 
-    auto *cab = new QLabel(QStringLiteral("Identificação do Usuário"), PainelLogin);
-    cab->setGeometry(2, 2, 252, 24);
-    cab->setAlignment(Qt::AlignCenter);
-    cab->setAutoFillBackground(true);
-    cab->setStyleSheet(QStringLiteral("background-color: navy; color: white; font-weight: bold;"));
+    BarraDeTitulo(QStringLiteral("Identificação do Usuário"), PainelLogin)->setGeometry(2, 2, 252, 24);
 
     auto *lNome = new QLabel(QStringLiteral("Nome"), PainelLogin);
     lNome->setGeometry(16, 36, 60, 22);

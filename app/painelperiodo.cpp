@@ -1,6 +1,7 @@
 // The "Livro" menu, the preparation commands and the period panel, on which
 // the user confirms the period of a book preparation.
 #include "app/dbedit.h"
+#include "app/paletapainel.h"
 #include "app/utombario.h"
 #include "book/mascaradata.h"
 #include "book/preparacao.h"
@@ -35,12 +36,9 @@ void TFormLivros::criaPainelPeriodo()
     PainelPeriodo5->setGeometry(204, 134, 374, 203);
     PainelPeriodo5->setVisible(false);
 
-    auto *titulo = new QLabel(QStringLiteral("Período"), PainelPeriodo5);
+    QLabel *titulo = BarraDeTitulo(QStringLiteral("Período"), PainelPeriodo5);
     titulo->setObjectName(QStringLiteral("TituloPeriodo"));
     titulo->setGeometry(2, 2, 370, 24);
-    titulo->setAlignment(Qt::AlignCenter);
-    titulo->setAutoFillBackground(true);
-    titulo->setStyleSheet(QStringLiteral("background-color: navy; color: white; font-weight: bold;"));
 
     auto *lInicial = new QLabel(QStringLiteral("Data Inicial"), PainelPeriodo5);
     lInicial->setGeometry(30, 38, 120, 20);

@@ -1,4 +1,5 @@
 // The progress panel of the long runs.
+#include "app/paletapainel.h"
 #include "app/utombario.h"
 #include <QFrame>
 #include <QLabel>
@@ -13,11 +14,9 @@ void TFormLivros::criaPainelTermLivro()
     PainelTermLivro->setGeometry(40, 153, 705, 180);
     PainelTermLivro->setVisible(false);
 
-    PainelCabTerm = new QLabel(PainelTermLivro);
+    PainelCabTerm = BarraDeTitulo(QString(), PainelTermLivro);
     PainelCabTerm->setObjectName(QStringLiteral("PainelCabTerm"));
     PainelCabTerm->setGeometry(2, 2, 701, 26);
-    PainelCabTerm->setAlignment(Qt::AlignCenter);
-    PainelCabTerm->setStyleSheet(QStringLiteral("background-color: navy; color: white; font-weight: bold;"));
 
     LabelAguarde = new QLabel(QStringLiteral("Aguarde..."), PainelTermLivro);
     LabelAguarde->setGeometry(20, 42, 665, 28);

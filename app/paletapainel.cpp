@@ -1,5 +1,6 @@
 #include "app/paletapainel.h"
 #include <QApplication>
+#include <QLabel>
 #include <QStyle>
 
 QPalette PaletaPainel()
@@ -14,4 +15,19 @@ QPalette PaletaPainel()
                 p.setBrush(g, r, base.brush(g, r));
         }
     return p;
+}
+
+QLabel *BarraDeTitulo(const QString &texto, QWidget *painel)
+{
+    auto *barra = new QLabel(texto, painel);
+    barra->setAlignment(Qt::AlignCenter);
+    barra->setAutoFillBackground(true);
+    QPalette p = barra->palette();
+    p.setColor(QPalette::Window, QColor(0, 0, 128));
+    p.setColor(QPalette::WindowText, Qt::white);
+    barra->setPalette(p);
+    QFont f = barra->font();
+    f.setBold(true);
+    barra->setFont(f);
+    return barra;
 }
