@@ -30,6 +30,7 @@ DBEdit *CampoPeriodo(QWidget *pai, const char *nome, int x, int y, int largura)
 void TFormLivros::criaPainelPeriodo()
 {
     PainelPeriodo5 = new QFrame(PainelLivro);
+    PainelPeriodo5->setPalette(PaletaPainel()); // readable over the window's colour
     PainelPeriodo5->setObjectName(QStringLiteral("PainelPeriodo5"));
     PainelPeriodo5->setFrameStyle(QFrame::Panel | QFrame::Raised);
     PainelPeriodo5->setAutoFillBackground(true);

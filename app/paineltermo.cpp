@@ -10,6 +10,7 @@ void TFormLivros::criaPainelTermLivro()
     PainelTermLivro = new QFrame(PainelLivro);
     PainelTermLivro->setObjectName(QStringLiteral("PainelTermLivro"));
     PainelTermLivro->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    PainelTermLivro->setPalette(PaletaPainel()); // readable over the window's colour
     PainelTermLivro->setAutoFillBackground(true);
     PainelTermLivro->setGeometry(40, 153, 705, 180);
     PainelTermLivro->setVisible(false);
